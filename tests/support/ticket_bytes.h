@@ -1,0 +1,20 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// The expected bytes of a whole ticket, spelled out byte for byte here rather
+// than built from the code under test, so a change to the frame shows up.
+std::string expectedTicket(const std::vector<std::string>& body);
+
+// The frame's opening (ESC @, header, separator) and closing rows.
+extern const std::string expectedOpening;
+extern const std::string expectedClosing;
+
+// Reads a whole file; empty when it cannot be read.
+std::string readFile(const std::string& path);
+
+// Equal bytes, or where they first differ: long tickets stay readable.
+testing::AssertionResult sameBytes(const std::string& actual, const std::string& expected);

@@ -1,9 +1,11 @@
 #include "Unit1.h"
 
+#include "NoteLines.h"
 #include "Notices.h"
 #include "TSkinData.h"
 #include "card_ticket.h"
 #include "code_page.h"
+#include "note_ticket.h"
 #include "ticket_writer.h"
 
 #include <QGuiApplication>
@@ -12,11 +14,10 @@
 
 namespace {
 
-std::string ticketBytes(const QString& text)
+std::u16string_view utf16(const QString& text)
 {
-    return printing::toTicketCodePage(
-        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                            static_cast<std::size_t>(text.size())));
+    return {reinterpret_cast<const char16_t*>(text.utf16()),
+            static_cast<std::size_t>(text.size())};
 }
 
 } // namespace
@@ -62,14 +63,22 @@ void TForm1::FormCreate()
 
 void TForm1::btn1Click()
 {
-    const auto body = printing::card::ticketBody(ticketBytes(edt1->text()),
-                                                 ticketBytes(edt2->text()));
+    const auto body = printing::card::ticketBody(printing::toTicketCodePage(utf16(edt1->text())),
+                                                 printing::toTicketCodePage(utf16(edt2->text())));
     if (body)
         printTicket(*body);
 }
 
 void TForm1::btn2Click()
 {
+    const QStringList lines = noteLines(*mmo1);
+    std::vector<std::u16string_view> views;
+    views.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString& line : lines)
+        views.push_back(utf16(line));
+    const auto body = printing::note::ticketBody(views);
+    if (body)
+        printTicket(*body);
 }
 
 void TForm1::edt1DblClick()

@@ -5,10 +5,11 @@
 #include "TSkinData.h"
 #include "card_ticket.h"
 #include "code_page.h"
+#include "input_method.h"
 #include "note_ticket.h"
 #include "ticket_writer.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
 
@@ -42,6 +43,7 @@ TForm1::TForm1(Notices& notices, QWidget* parent)
     connect(btn2, &QPushButton::clicked, this, &TForm1::btn2Click);
     connect(edt1, &TEdit::doubleClicked, this, &TForm1::edt1DblClick);
     connect(edt2, &TEdit::doubleClicked, this, &TForm1::edt2DblClick);
+    connect(qApp, &QApplication::focusChanged, this, &TForm1::fieldFocusChanged);
 
     FormCreate();
 }
@@ -89,6 +91,14 @@ void TForm1::edt1DblClick()
 void TForm1::edt2DblClick()
 {
     edt2->selectAll();
+}
+
+void TForm1::fieldFocusChanged(QWidget*, QWidget* now)
+{
+    // The text fields ask for the Simplified Chinese input method, where the
+    // system has it.
+    if (now == edt1 || now == edt2 || now == mmo1)
+        velmora::activateChineseInputMethodIfInstalled();
 }
 
 void TForm1::printTicket(const std::vector<std::string>& body)

@@ -32,6 +32,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void fieldFocusChanged(QWidget* old, QWidget* now);
     void printTicket(const std::vector<std::string>& body);
     void placeAtScreenCentre();
 

@@ -48,7 +48,11 @@ TForm1::TForm1(Notices& notices, QWidget* parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // Focus moves while the controls are destroyed; this is gone by then.
+    disconnect(qApp, &QApplication::focusChanged, this, &TForm1::fieldFocusChanged);
+}
 
 void TForm1::setPrinterSettings(const printing::PrinterSettings& settings)
 {

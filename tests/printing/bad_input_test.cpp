@@ -133,34 +133,32 @@ std::vector<BadInput> badInputs()
 
 class BadInputText : public testing::TestWithParam<BadInput> {};
 
-TEST_P(BadInputText, ConvertsByTheRules)
-{
-    EXPECT_EQ(printing::toTicketCodePage(GetParam().text), GetParam().bytes);
-}
-
-TEST_P(BadInputText, AsCardNumberStaysOnItsLine)
+// The text converted by the rules, then as card number, as password and as a
+// note line: each time the frame is intact and the text alone on its line.
+TEST_P(BadInputText, ConvertsByTheRulesAndStaysOnItsLine)
 {
     const auto& c = GetParam();
-    const auto body = printing::card::ticketBody(printing::toTicketCodePage(c.text), "pw");
-    ASSERT_TRUE(body.has_value()) << "a filled-in card was not printed";
-    expectTicket(*body, {"\xbf\xa8\xba\xc5:", c.bytes, "\xc3\xdc\xc2\xeb:", "pw"});
-}
-
-TEST_P(BadInputText, AsPasswordStaysOnItsLine)
-{
-    const auto& c = GetParam();
-    const auto body = printing::card::ticketBody("1", printing::toTicketCodePage(c.text));
-    ASSERT_TRUE(body.has_value()) << "a filled-in card was not printed";
-    expectTicket(*body, {"\xbf\xa8\xba\xc5:", "1", "\xc3\xdc\xc2\xeb:", c.bytes});
-}
-
-TEST_P(BadInputText, AsNoteLineStaysOnItsLine)
-{
-    const auto& c = GetParam();
-    const std::u16string_view lines[] = {u"before", c.text, u"after"};
-    const auto body = printing::note::ticketBody(lines);
-    ASSERT_TRUE(body.has_value());
-    expectTicket(*body, {"before", c.bytes, "after"});
+    const std::string bytes = printing::toTicketCodePage(c.text);
+    EXPECT_EQ(bytes, c.bytes);
+    {
+        SCOPED_TRACE("as card number");
+        const auto body = printing::card::ticketBody(bytes, "pw");
+        ASSERT_TRUE(body.has_value()) << "a filled-in card was not printed";
+        expectTicket(*body, {"\xbf\xa8\xba\xc5:", c.bytes, "\xc3\xdc\xc2\xeb:", "pw"});
+    }
+    {
+        SCOPED_TRACE("as password");
+        const auto body = printing::card::ticketBody("1", bytes);
+        ASSERT_TRUE(body.has_value()) << "a filled-in card was not printed";
+        expectTicket(*body, {"\xbf\xa8\xba\xc5:", "1", "\xc3\xdc\xc2\xeb:", c.bytes});
+    }
+    {
+        SCOPED_TRACE("as note line");
+        const std::u16string_view lines[] = {u"before", c.text, u"after"};
+        const auto body = printing::note::ticketBody(lines);
+        ASSERT_TRUE(body.has_value());
+        expectTicket(*body, {"before", c.bytes, "after"});
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, BadInputText, testing::ValuesIn(badInputs()),

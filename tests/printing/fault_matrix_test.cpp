@@ -181,7 +181,9 @@ public:
         plan.chunk = 512;
         plan.beforeReading = [this] {
             char c;
-            for (int seen = 0; seen < signalsBeforeReading;) {
+            // Gives up once the timer is stopped: a ticket that failed
+            // early must not leave the reader waiting.
+            for (int seen = 0; seen < signalsBeforeReading && !stopped_;) {
                 if (::read(wake_[0], &c, 1) == 1)
                     ++seen;
                 else
@@ -242,6 +244,7 @@ private:
             return;
         armed_ = false;
         const itimerval off{};
+        stopped_ = true;
         ::setitimer(ITIMER_REAL, &off, nullptr);
         ::sigaction(SIGALRM, &previous_, nullptr);
     }
@@ -249,6 +252,7 @@ private:
     int wake_[2] = {-1, -1};
     struct sigaction previous_ {};
     bool armed_ = false;
+    std::atomic<bool> stopped_{false};
 };
 
 // A regular file with stale contents, kept under a second name so that it

@@ -320,9 +320,11 @@ std::vector<FaultCase> readerClosesCases()
         at += line.size() + 2;
         cuts.push_back(at);
     }
-    const std::size_t longLine = 100;
-    for (std::size_t inside : {72, 83, 99, 101, 228, 229, 5000})
-        cuts.push_back(inside < longLine ? inside : longLine + inside);
+    // Inside the labels, the card number and a line end; inside the long
+    // line, which starts at byte 100: around its first 128-byte handover
+    // (bytes 100 to 227) and far into it.
+    for (std::size_t inside : {72, 83, 99, 101, 227, 228, 229, 5100})
+        cuts.push_back(inside);
     std::sort(cuts.begin(), cuts.end());
 
     std::vector<FaultCase> cases;

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -38,12 +39,22 @@ QStringList noteLines(QPlainTextEdit& field)
     QAbstractTextDocumentLayout* layout = document->documentLayout();
 
     QStringList lines;
+    // At least one line per paragraph: a long note's list is not regrown
+    // (and copied) paragraph by paragraph.
+    lines.reserve(document->blockCount());
+    bool laidOut = false;
+    // Each paragraph that wraps changes the document's size; the field would
+    // resize its scroll range and queue work for every one of them. It hears
+    // of the new size once, when all are laid out.
+    QSignalBlocker quiet(layout);
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         QTextLayout* blockLayout = block.layout();
         // The plain text layout lays paragraphs out lazily; asking for a
         // paragraph's bounds lays it out at the document's current width.
-        if (blockLayout->lineCount() == 0)
+        if (blockLayout->lineCount() == 0) {
             layout->blockBoundingRect(block);
+            laidOut = true;
+        }
         const QString text = block.text();
         const int count = blockLayout->lineCount();
         for (int i = 0; i < count; ++i) {
@@ -55,5 +66,8 @@ QStringList noteLines(QPlainTextEdit& field)
             lines.append(shown);
         }
     }
+    quiet.unblock();
+    if (laidOut)
+        emit layout->documentSizeChanged(layout->documentSize());
     return lines;
 }

@@ -3,6 +3,8 @@
 
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTextBoundaryFinder>
 
@@ -65,6 +67,7 @@ private slots:
     void wideParagraphWrapsAtTheFieldWidth();
     void noteFarLongerThanTheFieldIsLaidOutWhole();
     void noteSetWhileItsPageIsHiddenGivesTheShownLines();
+    void longNoteResizesTheFieldOnce();
 };
 
 void TestNoteLines::wideParagraphWrapsAtTheFieldWidth()
@@ -108,6 +111,28 @@ void TestNoteLines::noteSetWhileItsPageIsHiddenGivesTheShownLines()
 
     QCOMPARE(hidden, shown);
     checkWrapping(*mmo1, note, shown);
+}
+
+void TestNoteLines::longNoteResizesTheFieldOnce()
+{
+    WindowUnderTest w;
+    w.find<QTabWidget>("pgc1")->setCurrentIndex(1);
+    auto* mmo1 = w.find<QPlainTextEdit>("mmo1");
+    mmo1->setPlainText(longNote(400));
+    QSignalSpy sizeChanges(mmo1->document()->documentLayout(),
+                           &QAbstractTextDocumentLayout::documentSizeChanged);
+
+    const QStringList lines = noteLines(*mmo1);
+    // Not once per wrapped paragraph: a long note would rebuild the field's
+    // scroll range thousands of times.
+    QCOMPARE(sizeChanges.count(), 1);
+    // It still learns the whole note's size: it scrolls through every line
+    // but the few it shows at once.
+    QVERIFY(mmo1->verticalScrollBar()->maximum() > lines.size() - 20);
+    QVERIFY(mmo1->verticalScrollBar()->maximum() < lines.size());
+
+    QVERIFY(noteLines(*mmo1) == lines);
+    QCOMPARE(sizeChanges.count(), 1); // all laid out: no news
 }
 
 QTEST_MAIN(TestNoteLines)

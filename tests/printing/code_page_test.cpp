@@ -68,4 +68,23 @@ TEST(CodePageControls, MaskingLeavesGbkPairsAlone)
     EXPECT_EQ(bytes, "\x81\x40\xfe\xfe\xa1\xee?");
 }
 
+TEST(CodePageControls, MaskingLongTextTreatsEveryByteValueByTheRule)
+{
+    // Long enough for the many-bytes-at-a-time path, and every byte value at
+    // more than one position in it, the tail included.
+    std::string bytes;
+    for (int round = 0; round < 3; ++round)
+        for (int b = 0; b < 256; ++b)
+            bytes += static_cast<char>((b + round * 7) % 256);
+    bytes += "\x1b\t\x7f";
+    std::string expected = bytes;
+    for (char& c : expected) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b < 0x20 && b != '\t') || b == 0x7F)
+            c = '?';
+    }
+    printing::maskControlBytes(bytes);
+    EXPECT_EQ(bytes, expected);
+}
+
 } // namespace

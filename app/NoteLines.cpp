@@ -1,5 +1,8 @@
 #include "NoteLines.h"
 
+#include "Utf16.h"
+#include "note_ticket.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QPlainTextEdit>
@@ -70,4 +73,14 @@ QStringList noteLines(QPlainTextEdit& field)
     if (laidOut)
         emit layout->documentSizeChanged(layout->documentSize());
     return lines;
+}
+
+std::optional<std::vector<std::string>> noteTicketBody(QPlainTextEdit& field)
+{
+    const QStringList lines = noteLines(field);
+    std::vector<std::u16string_view> views;
+    views.reserve(static_cast<std::size_t>(lines.size()));
+    for (const QString& line : lines)
+        views.push_back(utf16(line));
+    return printing::note::ticketBody(views);
 }

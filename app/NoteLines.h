@@ -2,6 +2,10 @@
 
 #include <QStringList>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 class QPlainTextEdit;
 
 // The lines the note field shows, in order: every laid-out line of every
@@ -9,3 +13,7 @@ class QPlainTextEdit;
 // field has not laid out yet (scrolled out of view, or on a page never
 // shown) are laid out first, each once.
 QStringList noteLines(QPlainTextEdit& field);
+
+// The body of the note ticket for what the field shows: its lines in code
+// page 936, or nothing for an empty note.
+std::optional<std::vector<std::string>> noteTicketBody(QPlainTextEdit& field);

@@ -3,25 +3,15 @@
 #include "NoteLines.h"
 #include "Notices.h"
 #include "TSkinData.h"
+#include "Utf16.h"
 #include "card_ticket.h"
 #include "code_page.h"
 #include "input_method.h"
-#include "note_ticket.h"
 #include "ticket_writer.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
-
-namespace {
-
-std::u16string_view utf16(const QString& text)
-{
-    return {reinterpret_cast<const char16_t*>(text.utf16()),
-            static_cast<std::size_t>(text.size())};
-}
-
-} // namespace
 
 TForm1::TForm1(Notices& notices, QWidget* parent)
     : QWidget(parent), notices_(notices), printer_(printing::defaultPrinterSettings())
@@ -77,13 +67,7 @@ void TForm1::btn1Click()
 
 void TForm1::btn2Click()
 {
-    const QStringList lines = noteLines(*mmo1);
-    std::vector<std::u16string_view> views;
-    views.reserve(static_cast<std::size_t>(lines.size()));
-    for (const QString& line : lines)
-        views.push_back(utf16(line));
-    const auto body = printing::note::ticketBody(views);
-    if (body)
+    if (const auto body = noteTicketBody(*mmo1))
         printTicket(*body);
 }
 

@@ -1,5 +1,6 @@
 // velmora-card-ticket OUT NUMBER PASSWORD: writes the card ticket the window
 // would print for these fields into the file OUT.
+#include "Utf16.h"
 #include "card_ticket.h"
 #include "code_page.h"
 #include "printer_port.h"
@@ -15,10 +16,7 @@ namespace {
 
 std::string ticketBytes(const char* argument)
 {
-    const QString text = QString::fromLocal8Bit(argument);
-    return printing::toTicketCodePage(
-        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                            static_cast<std::size_t>(text.size())));
+    return printing::toTicketCodePage(utf16(QString::fromLocal8Bit(argument)));
 }
 
 } // namespace

@@ -67,6 +67,18 @@ const QStringList frameBottom = {QStringLiteral("===============================
                                  QStringLiteral("      ☆          ☆"),
                                  QStringLiteral("            ☆          ☆")};
 
+// Rows shared by the layout and the picture tables: two whole card tickets
+// and the lines a receipt printer prints for them.
+void addCardTicketRows()
+{
+    QTest::newRow("card ticket")
+        << cardTicket("1234567890", "abc 123")
+        << frameTop + QStringList{"卡号:", "1234567890", "密码:", "abc 123"} + frameBottom;
+    QTest::newRow("card ticket, empty password")
+        << cardTicket("1234", "")
+        << frameTop + QStringList{"卡号:", "1234", "密码:", ""} + frameBottom;
+}
+
 // Where the ink of one printed line lies.
 struct Ink {
     bool any = false;
@@ -113,12 +125,7 @@ void TestPreview::laysOutAsTheReceiptPrinterPrints_data()
     QTest::addColumn<QStringList>("lines");
 
     const QString a31(31, u'a');
-    QTest::newRow("card ticket")
-        << cardTicket("1234567890", "abc 123")
-        << frameTop + QStringList{"卡号:", "1234567890", "密码:", "abc 123"} + frameBottom;
-    QTest::newRow("card ticket, empty password")
-        << cardTicket("1234", "")
-        << frameTop + QStringList{"卡号:", "1234", "密码:", ""} + frameBottom;
+    addCardTicketRows();
     QTest::newRow("CR LF ends a line once, CR alone does nothing")
         << QByteArray("A\rB\r\n\r\nC\nD\r\n\f") << QStringList{"AB", "", "C", "D"};
     QTest::newRow("ESC @ drops the unprinted part of the line")
@@ -157,12 +164,7 @@ void TestPreview::picturesEveryLineInItsPlace_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("card ticket")
-        << cardTicket("1234567890", "abc 123")
-        << frameTop + QStringList{"卡号:", "1234567890", "密码:", "abc 123"} + frameBottom;
-    QTest::newRow("card ticket, empty password")
-        << cardTicket("1234", "")
-        << frameTop + QStringList{"卡号:", "1234", "密码:", ""} + frameBottom;
+    addCardTicketRows();
     const std::u16string noteLine = u"便笺" + std::u16string(36, u'n');
     const std::u16string_view noteLines[] = {noteLine};
     QTest::newRow("note wrapping at 32 columns")

@@ -1,6 +1,7 @@
 #include "printer_port.h"
 
 #include "print_error.h"
+#include "stall_timer.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -20,12 +21,6 @@
 
 namespace printing {
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// How long to wait before asking again when the device says "busy" but
-// poll() says it is writable: the Linux lp driver has no poll support.
-constexpr std::chrono::milliseconds busyBackoff{5};
 
 [[noreturn]] void fail(const char* step, int err)
 {
@@ -59,21 +54,21 @@ public:
 
     void write(const char* data, std::size_t size) override
     {
-        auto lastProgress = Clock::now();
+        StallTimer stall(stallTimeout_);
         bool pollSaidReady = false;
         while (size > 0) {
             const ssize_t n = ::write(fd_, data, size);
             if (n > 0) {
                 data += n;
                 size -= static_cast<std::size_t>(n);
-                lastProgress = Clock::now();
+                stall.progress();
                 pollSaidReady = false;
                 continue;
             }
             if (n < 0 && errno == EINTR)
                 continue;
             if (n == 0 || errno == EAGAIN || errno == EWOULDBLOCK) {
-                pollSaidReady = waitUntilWritable(lastProgress, pollSaidReady);
+                pollSaidReady = waitUntilWritable(stall, pollSaidReady);
                 continue;
             }
             fail("write", errno);
@@ -87,10 +82,10 @@ public:
         // device is ready for more, which means it has taken the last bytes.
         if (!isDevice_)
             return;
-        const auto start = Clock::now();
+        const StallTimer stall(stallTimeout_);
         for (;;) {
             pollfd p{fd_, POLLOUT, 0};
-            const auto left = remaining(start);
+            const auto left = remaining(stall);
             const int r = ::poll(&p, 1, pollMillis(left));
             if (r < 0 && errno == EINTR)
                 continue;
@@ -114,19 +109,18 @@ public:
     }
 
 private:
-    std::chrono::milliseconds remaining(Clock::time_point since) const
+    static std::chrono::milliseconds remaining(const StallTimer& stall)
     {
-        const auto left = stallTimeout_ - std::chrono::duration_cast<std::chrono::milliseconds>(
-                                              Clock::now() - since);
+        const auto left = stall.left();
         if (left.count() <= 0)
             fail("device stalled", ETIMEDOUT);
         return left;
     }
 
     // Returns whether poll() reported the device ready.
-    bool waitUntilWritable(Clock::time_point lastProgress, bool pollSaidReadyBefore)
+    bool waitUntilWritable(const StallTimer& stall, bool pollSaidReadyBefore)
     {
-        const auto left = remaining(lastProgress);
+        const auto left = remaining(stall);
         if (pollSaidReadyBefore) {
             // Ready by poll, busy by write: back off instead of spinning.
             ::poll(nullptr, 0, pollMillis(std::min(left, busyBackoff)));

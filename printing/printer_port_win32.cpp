@@ -1,6 +1,7 @@
 #include "printer_port.h"
 
 #include "print_error.h"
+#include "stall_timer.h"
 
 #include <windows.h>
 
@@ -10,12 +11,7 @@
 namespace printing {
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
-
-// How long to wait before asking again when the device completed a write
-// without taking a byte.
-constexpr milliseconds busyBackoff{5};
 
 // One WriteFile call takes at most this much, so its count fits a DWORD.
 constexpr std::size_t maxWriteSize = 1u << 20;
@@ -65,18 +61,18 @@ public:
 
     void write(const char* data, std::size_t size) override
     {
-        auto lastProgress = Clock::now();
+        StallTimer stall(stallTimeout_);
         while (size > 0) {
-            const DWORD taken = writeOnce(data, std::min(size, maxWriteSize), lastProgress);
+            const DWORD taken = writeOnce(data, std::min(size, maxWriteSize), stall);
             if (taken > 0) {
                 data += taken;
                 size -= taken;
-                lastProgress = Clock::now();
+                stall.progress();
                 continue;
             }
             // Completed without taking a byte: the device is busy. Ask again
             // shortly, until it has made no progress for the stall timeout.
-            Sleep(clampedMillis(std::min(remaining(lastProgress), busyBackoff)));
+            Sleep(clampedMillis(std::min(remaining(stall), busyBackoff)));
         }
     }
 
@@ -105,10 +101,9 @@ public:
     }
 
 private:
-    milliseconds remaining(Clock::time_point since) const
+    static milliseconds remaining(const StallTimer& stall)
     {
-        const auto left =
-            stallTimeout_ - std::chrono::duration_cast<milliseconds>(Clock::now() - since);
+        const auto left = stall.left();
         if (left.count() <= 0)
             fail("device stalled", ERROR_TIMEOUT);
         return left;
@@ -116,7 +111,7 @@ private:
 
     // One WriteFile; waits for it until the stall timeout since the last
     // progress has passed. Returns the bytes the device took.
-    DWORD writeOnce(const char* data, std::size_t size, Clock::time_point lastProgress)
+    DWORD writeOnce(const char* data, std::size_t size, const StallTimer& stall)
     {
         OVERLAPPED ov{};
         ov.hEvent = event_;
@@ -129,7 +124,7 @@ private:
             const DWORD err = GetLastError();
             if (err != ERROR_IO_PENDING)
                 fail("write", err);
-            const DWORD waited = WaitForSingleObject(event_, clampedMillis(remaining(lastProgress)));
+            const DWORD waited = WaitForSingleObject(event_, clampedMillis(remaining(stall)));
             if (waited == WAIT_TIMEOUT) {
                 CancelIoEx(handle_, &ov);
                 // Wait for the cancellation itself: the OVERLAPPED lives on

@@ -144,13 +144,13 @@ TEST_P(BadInputText, ConvertsByTheRulesAndStaysOnItsLine)
         SCOPED_TRACE("as card number");
         const auto body = printing::card::ticketBody(bytes, "pw");
         ASSERT_TRUE(body.has_value()) << "a filled-in card was not printed";
-        expectTicket(*body, {"\xbf\xa8\xba\xc5:", c.bytes, "\xc3\xdc\xc2\xeb:", "pw"});
+        expectTicket(*body, expectedCardBody(c.bytes, "pw"));
     }
     {
         SCOPED_TRACE("as password");
         const auto body = printing::card::ticketBody("1", bytes);
         ASSERT_TRUE(body.has_value()) << "a filled-in card was not printed";
-        expectTicket(*body, {"\xbf\xa8\xba\xc5:", "1", "\xc3\xdc\xc2\xeb:", c.bytes});
+        expectTicket(*body, expectedCardBody("1", c.bytes));
     }
     {
         SCOPED_TRACE("as note line");
@@ -193,7 +193,7 @@ TEST_P(HintTexts, StopOnlyWhenExact)
     const auto body = printing::card::ticketBody(number, password);
     ASSERT_EQ(body.has_value(), c.prints);
     if (c.prints)
-        expectTicket(*body, {"\xbf\xa8\xba\xc5:", number, "\xc3\xdc\xc2\xeb:", password});
+        expectTicket(*body, expectedCardBody(number, password));
 }
 
 INSTANTIATE_TEST_SUITE_P(

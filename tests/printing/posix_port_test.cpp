@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 using Body = std::vector<std::string>;
 using namespace std::chrono_literals;
 
-const Body cardBody{"\xbf\xa8\xba\xc5:", "1234567890", "\xc3\xdc\xc2\xeb:", "pw"};
+const Body cardBody = expectedCardBody("1234567890", "pw");
 
 class PosixPort : public testing::Test {
 protected:

@@ -15,7 +15,7 @@ using Body = std::vector<std::string>;
 TEST(TicketWriter, WritesTheWholeCardTicketByteForByte)
 {
     MemoryPort port;
-    const Body body{"\xbf\xa8\xba\xc5:", "1234567890", "\xc3\xdc\xc2\xeb:", "pw 99"};
+    const Body body = expectedCardBody("1234567890", "pw 99");
     printing::writeTicket(port, body);
 
     const std::string golden =

@@ -15,6 +15,11 @@ const std::string expectedClosing =
     "            \xa1\xee          \xa1\xee\r\n"
     "\x0c\r\n";
 
+std::vector<std::string> expectedCardBody(const std::string& number, const std::string& password)
+{
+    return {"\xbf\xa8\xba\xc5:", number, "\xc3\xdc\xc2\xeb:", password};
+}
+
 std::string expectedTicket(const std::vector<std::string>& body)
 {
     std::string t = expectedOpening;

@@ -9,6 +9,10 @@
 // than built from the code under test, so a change to the frame shows up.
 std::string expectedTicket(const std::vector<std::string>& body);
 
+// A card ticket's body: "卡号:", the number, "密码:", the password, the labels
+// spelled out in code page 936.
+std::vector<std::string> expectedCardBody(const std::string& number, const std::string& password);
+
 // The frame's opening (ESC @, header, separator) and closing rows.
 extern const std::string expectedOpening;
 extern const std::string expectedClosing;

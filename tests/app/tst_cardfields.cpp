@@ -1,6 +1,6 @@
 #include "WindowUnderTest.h"
 
-#include "ticket_bytes.h"
+#include "same_bytes.h"
 
 #include <QClipboard>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "ModalAnswerer.h"
 #include "card_ticket.h"
 #include "Notices.h"
-#include "ticket_bytes.h"
+#include "same_bytes.h"
 
 #include <QLineEdit>
 #include <QPushButton>

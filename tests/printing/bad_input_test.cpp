@@ -5,7 +5,7 @@
 #include "code_page.h"
 #include "memory_port.h"
 #include "note_ticket.h"
-#include "ticket_bytes.h"
+#include "same_bytes.h"
 #include "ticket_writer.h"
 
 #include <gtest/gtest.h>

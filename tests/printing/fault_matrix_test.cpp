@@ -7,7 +7,7 @@
 #include "posix_fifo.h"
 #include "print_error.h"
 #include "printer_port.h"
-#include "ticket_bytes.h"
+#include "same_bytes.h"
 #include "ticket_writer.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // FIFO. The ways a device fails are in fault_matrix_test.cpp.
 #include "posix_fifo.h"
 #include "print_error.h"
-#include "ticket_bytes.h"
+#include "same_bytes.h"
 #include "ticket_writer.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "memory_port.h"
 #include "print_error.h"
-#include "ticket_bytes.h"
+#include "same_bytes.h"
 #include "ticket_writer.h"
 
 #include <gtest/gtest.h>

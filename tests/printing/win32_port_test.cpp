@@ -5,7 +5,7 @@
 // VELMORA_TEST_LPT1_TARGET where that is, as a Windows path. A suite whose
 // object is not set up skips.
 #include "print_error.h"
-#include "ticket_bytes.h"
+#include "same_bytes.h"
 #include "ticket_writer.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -19,6 +17,3 @@ extern const std::string expectedClosing;
 
 // Reads a whole file; empty when it cannot be read.
 std::string readFile(const std::string& path);
-
-// Equal bytes, or where they first differ: long tickets stay readable.
-testing::AssertionResult sameBytes(const std::string& actual, const std::string& expected);
